@@ -21,6 +21,9 @@ else()
   set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
   set(CMAKE_SHARED_LINKER_FLAGS "${CMAKE_SHARED_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+  # Sources are UTF-8; the program's texts are GBK at run time, as the
+  # narrow-character Windows functions take them on a Chinese system.
+  add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fexec-charset=GBK>)
 endif()
 file(MAKE_DIRECTORY ${ORV_GEN_DIR})
 
