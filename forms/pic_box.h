@@ -1,0 +1,31 @@
+// Picture box: shows a BMP or JPEG held in memory, decoded once when set.
+#pragma once
+#include <windows.h>
+
+#include <optional>
+
+#include "form_description.h"
+#include "picture/picture_decode.h"
+
+namespace orv {
+
+class PicBox {
+ public:
+  static constexpr const char* kClassName = "OrvPicBox";
+  static bool registerClass(HINSTANCE instance);
+
+  explicit PicBox(PictureScaling scaling) : scaling_(scaling) {}
+
+  // Decodes the bytes and redraws; bytes that do not decode leave only the background.
+  void setPicture(HWND hwnd, BytesView bytes);
+  bool hasPicture() const { return picture_.has_value(); }
+
+ private:
+  void paint(HWND hwnd);
+  static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+
+  PictureScaling scaling_;
+  std::optional<DecodedPicture> picture_;
+};
+
+}  // namespace orv
