@@ -78,11 +78,13 @@ SkinResult readFonts(ByteReader r, Theme& t, Seen& seen) {
     bool known = false;
     if (!markOnce(seen.fonts, id, known)) return SkinResult::badPayload;
     if (!known) continue;
-    if (length == 0 || length > kMaxFaceLength || std::memchr(face, 0, length) || height < -72 ||
-        height > 72 || height == 0 || weight > 1000) {
+    Font& f = t.fonts[id];
+    if (length == 0 || std::memchr(face, 0, length) || height < -72 || height > 72 || height == 0 ||
+        weight > 1000 || !f.face.assign(reinterpret_cast<const char*>(face), length)) {
       return SkinResult::badPayload;
     }
-    t.fonts[id] = Font{height, weight, std::string(reinterpret_cast<const char*>(face), length)};
+    f.height = height;
+    f.weight = weight;
   }
   return r.ok() && r.left() == 0 ? SkinResult::ok : SkinResult::badPayload;
 }
@@ -134,10 +136,11 @@ SkinResult readSection(const uint8_t* tag, ByteReader body, Theme& t, Seen& seen
   if (tagIs(tag, "FONT")) return readFonts(body, t, seen);
   if (tagIs(tag, "BMAP")) return readBitmap(body, t, seen);
   if (tagIs(tag, "NAME")) {
-    if (seen.name || body.left() > kMaxNameLength) return SkinResult::badPayload;
-    seen.name = true;
     const size_t n = body.left();
-    t.name.assign(reinterpret_cast<const char*>(body.bytes(n)), n);
+    if (seen.name || !t.name.assign(reinterpret_cast<const char*>(body.position()), n)) {
+      return SkinResult::badPayload;
+    }
+    seen.name = true;
   }
   return SkinResult::ok;  // FILL and unknown sections carry nothing we read
 }

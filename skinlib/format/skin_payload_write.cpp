@@ -39,7 +39,7 @@ class ByteWriter {
 
 uint16_t writeTheme(ByteWriter& w, const Theme& t) {
   size_t s = w.begin("NAME");
-  w.bytes(t.name.data(), t.name.size());
+  w.bytes(t.name.c_str(), t.name.size());
   w.finish(s);
 
   s = w.begin("COLR");
@@ -66,7 +66,7 @@ uint16_t writeTheme(ByteWriter& w, const Theme& t) {
     w.u16(static_cast<uint16_t>(f.height));
     w.u16(f.weight);
     w.u8(static_cast<uint32_t>(f.face.size()));
-    w.bytes(f.face.data(), f.face.size());
+    w.bytes(f.face.c_str(), f.face.size());
   }
   w.finish(s);
 

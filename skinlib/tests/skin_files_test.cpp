@@ -55,9 +55,9 @@ TEST(SkinFiles, TenDistinctThemes) {
     const std::vector<uint8_t> file = test::readSkin(n);
     Theme t;
     ASSERT_EQ(loadSkinFile(file.data(), static_cast<int64_t>(file.size()), t), SkinResult::ok);
-    names.insert(t.name);
+    names.insert(std::string(t.name.view()));
     looks.insert(t.bitmap(BitmapId::frame).pixels);
-    EXPECT_NE(t.color(ColorId::windowBack), t.color(ColorId::windowText)) << t.name;
+    EXPECT_NE(t.color(ColorId::windowBack), t.color(ColorId::windowText)) << t.name.c_str();
   }
   EXPECT_EQ(names.size(), 10u);
   EXPECT_EQ(looks.size(), 10u);

@@ -192,7 +192,7 @@ const Case kCases[] = {
      [] { return themeFile([](Theme& t) { t.metric(MetricId::captionHeight) = 500; }); },
      SkinResult::badPayload},
     {"empty font face",
-     [] { return themeFile([](Theme& t) { t.font(FontId::caption).face.clear(); }); },
+     [] { return themeFile([](Theme& t) { t.font(FontId::caption).face = {}; }); },
      SkinResult::badPayload},
     {"colour with a high byte",
      [] { return themeFile([](Theme& t) { t.color(ColorId::windowBack) = 0xFF000000; }); },
@@ -225,7 +225,7 @@ TEST_P(BadSkin, IsAnsweredWithItsResult) {
   const Bytes file = c.make();
   ASSERT_FALSE(file.empty());
   Theme theme;
-  theme.name = "untouched";
+  theme.name.assign("untouched");
   const uint8_t* data = c.nullBuffer ? nullptr : file.data();
   const int64_t length = static_cast<int64_t>(file.size()) + c.lengthChange;
   // A copy of exactly `length` bytes lets the address sanitizer or a guard
@@ -234,7 +234,7 @@ TEST_P(BadSkin, IsAnsweredWithItsResult) {
               data && length > 0 ? file.begin() + length : file.end());
   EXPECT_EQ(loadSkinFile(data ? exact.data() : nullptr, length, theme), c.expected) << c.what;
   if (c.expected != SkinResult::ok) {
-    EXPECT_EQ(theme.name, "untouched") << c.what;
+    EXPECT_EQ(theme.name.view(), "untouched") << c.what;
   }
 }
 
@@ -246,10 +246,10 @@ TEST(SkinPayload, RoundTripsEveryPart) {
   EXPECT_EQ(p.size(), payloadSizeWithoutFiller(t) + kSectionHeaderSize + 6000);
   Theme back;
   ASSERT_EQ(parseSkinPayload(p.data(), p.size(), back), SkinResult::ok);
-  EXPECT_EQ(back.name, t.name);
+  EXPECT_EQ(back.name.view(), t.name.view());
   EXPECT_EQ(back.colors, t.colors);
   EXPECT_EQ(back.metrics, t.metrics);
-  EXPECT_EQ(back.font(FontId::caption).face, t.font(FontId::caption).face);
+  EXPECT_EQ(back.font(FontId::caption).face.view(), t.font(FontId::caption).face.view());
   for (size_t i = 0; i < kBitmapCount; ++i) EXPECT_EQ(back.bitmaps[i].pixels, t.bitmaps[i].pixels);
 }
 

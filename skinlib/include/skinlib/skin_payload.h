@@ -22,8 +22,6 @@ constexpr uint16_t kPayloadVersion = 1;
 constexpr size_t kPayloadHeaderSize = 12;
 constexpr size_t kSectionHeaderSize = 8;
 constexpr uint16_t kMaxBitmapSide = 512;
-constexpr size_t kMaxFaceLength = 31;
-constexpr size_t kMaxNameLength = 64;
 
 // Validates and reads a payload. `out` is written only on success.
 SkinResult parseSkinPayload(const uint8_t* data, size_t size, Theme& out);

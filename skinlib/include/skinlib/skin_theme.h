@@ -5,7 +5,8 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
+#include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace orv::skin {
@@ -72,6 +73,26 @@ constexpr size_t kBitmapCount = static_cast<size_t>(BitmapId::count);
 // Number of states stacked top to bottom in each bitmap.
 constexpr uint8_t kBitmapStates[kBitmapCount] = {2, 4, 4, 4, 4, 5, 8};
 
+// A short narrow text held inline, so the library needs no string runtime.
+template <size_t N>
+struct FixedText {
+  std::array<char, N + 1> chars{};
+  size_t length = 0;
+
+  bool assign(const char* text, size_t n) {
+    if (n > N) return false;
+    std::memcpy(chars.data(), text, n);
+    chars[n] = '\0';
+    length = n;
+    return true;
+  }
+  bool assign(std::string_view text) { return assign(text.data(), text.size()); }
+  const char* c_str() const { return chars.data(); }
+  size_t size() const { return length; }
+  bool empty() const { return length == 0; }
+  std::string_view view() const { return {chars.data(), length}; }
+};
+
 struct Margins {
   uint8_t left = 0, top = 0, right = 0, bottom = 0;
 };
@@ -92,11 +113,11 @@ struct Bitmap {
 struct Font {
   int16_t height = 0;  // pixels, as CreateFont's cell height (negative: character height)
   uint16_t weight = 400;
-  std::string face;  // narrow (GBK) face name
+  FixedText<31> face;  // narrow (GBK) face name
 };
 
 struct Theme {
-  std::string name;
+  FixedText<64> name;
   std::array<uint32_t, kColorCount> colors{};
   std::array<int32_t, kMetricCount> metrics{};
   std::array<Font, kFontCount> fonts{};

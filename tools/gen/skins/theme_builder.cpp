@@ -179,7 +179,7 @@ skin::Bitmap radio(const Palette& p) {
 
 skin::Theme buildTheme(const Palette& p) {
   skin::Theme t;
-  t.name = p.name;
+  t.name.assign(p.name);
   const Rgba back = rgb(p.back), text = rgb(p.text);
   t.color(ColorId::windowBack) = p.back;
   t.color(ColorId::windowText) = p.text;
@@ -211,9 +211,10 @@ skin::Theme buildTheme(const Palette& p) {
   t.metric(MetricId::groupRadius) = p.buttonRadius;
 
   // 微软雅黑 (Microsoft YaHei) in GBK.
-  t.font(skin::FontId::caption) = {static_cast<int16_t>(p.fontHeight),
-                                   static_cast<uint16_t>(p.fontWeight),
-                                   "\xce\xa2\xc8\xed\xd1\xc5\xba\xda"};
+  skin::Font& caption = t.font(skin::FontId::caption);
+  caption.height = static_cast<int16_t>(p.fontHeight);
+  caption.weight = static_cast<uint16_t>(p.fontWeight);
+  caption.face.assign("\xce\xa2\xc8\xed\xd1\xc5\xba\xda");
 
   t.bitmap(BitmapId::frame) = frameBitmap(p);
   t.bitmap(BitmapId::closeButton) = captionButton(p, Glyph::close);
