@@ -56,7 +56,7 @@ int main() {
   std::printf("decodePicture, %d runs each\n", kRuns);
   measure("BMP 640x480 24-bit bottom-up", orv::test::writeBmp({640, 480, 24}, rgb));
   measure("JPEG 800x600 q90 4:2:0", orv::test::writeJpeg({800, 600}, scene));
-  orv::test::JpegSpec interface { 802, 606 };
+  orv::test::JpegOptions interface { 802, 606 };
   interface.exif = true;
   interface.xDensity = interface.yDensity = 0;
   measure("JPEG 802x606 q90 Exif, density 0", orv::test::writeJpeg(interface, scene));

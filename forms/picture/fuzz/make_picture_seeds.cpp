@@ -19,20 +19,20 @@ bool save(const std::string& folder, const std::string& name, const std::vector<
 
 std::vector<uint8_t> bitmap(int width, int height, int bits, int entries, bool topDown,
                             uint32_t compression = 0) {
-  orv::test::BmpSpec spec{width, height, bits, topDown};
-  for (int i = 0; i < entries; ++i) spec.palette.push_back(uint32_t(i) * 0x010307);
-  spec.colorsUsedField = entries == (1 << bits) ? 0 : uint32_t(entries);
-  spec.compression = compression;
-  if (compression == 3 && bits == 16) spec.masks = {0xF800, 0x07E0, 0x001F};
-  return orv::test::writeBmp(spec, [](int x, int y) { return uint32_t(x * 31 + y * 17); });
+  orv::test::BmpOptions options{width, height, bits, topDown};
+  for (int i = 0; i < entries; ++i) options.palette.push_back(uint32_t(i) * 0x010307);
+  options.colorsUsedField = entries == (1 << bits) ? 0 : uint32_t(entries);
+  options.compression = compression;
+  if (compression == 3 && bits == 16) options.masks = {0xF800, 0x07E0, 0x001F};
+  return orv::test::writeBmp(options, [](int x, int y) { return uint32_t(x * 31 + y * 17); });
 }
 
 std::vector<uint8_t> jpeg(int width, int height, bool exif, bool grey, bool progressive) {
-  orv::test::JpegSpec spec{width, height, 75};
-  spec.exif = exif;
-  spec.grey = grey;
-  spec.progressive = progressive;
-  return orv::test::writeJpeg(spec, [](int x, int y) {
+  orv::test::JpegOptions options{width, height, 75};
+  options.exif = exif;
+  options.grey = grey;
+  options.progressive = progressive;
+  return orv::test::writeJpeg(options, [](int x, int y) {
     return orv::test::Rgb{uint8_t(x * 9), uint8_t(y * 7), uint8_t(x * y)};
   });
 }

@@ -10,7 +10,7 @@
 namespace orv {
 namespace {
 
-using test::BmpSpec;
+using test::BmpOptions;
 using test::writeBmp;
 
 // A palette whose entries differ in every channel.
@@ -35,10 +35,10 @@ struct Expected {
 };
 
 // What a correct decoder yields at (x, y) for a file written by writeBmp.
-Expected expectedAt(const BmpSpec& spec, int entries, uint32_t raw) {
-  if (spec.bitsPerPixel <= 8) {
+Expected expectedAt(const BmpOptions& options, int entries, uint32_t raw) {
+  if (options.bitsPerPixel <= 8) {
     if (static_cast<int>(raw) >= entries) return {0, 0, 0};  // index past the palette: black
-    const uint32_t rgb = spec.palette[raw];
+    const uint32_t rgb = options.palette[raw];
     return {uint8_t(rgb), uint8_t(rgb >> 8), uint8_t(rgb >> 16)};
   }
   return {uint8_t(raw), uint8_t(raw >> 8), uint8_t(raw >> 16)};
@@ -50,28 +50,28 @@ struct Variant {
   int paletteEntries;
   uint32_t colorsUsedField;
   bool topDown;
-  size_t catalogueSize;  // the asset's size in bytes, 0 where no asset has this shape
+  size_t assetSize;  // the asset's size in bytes, 0 where no asset has this shape
 };
 
 class BmpVariantTest : public ::testing::TestWithParam<Variant> {};
 
 TEST_P(BmpVariantTest, DecodesEveryPixelTopRowFirst) {
   const Variant& v = GetParam();
-  BmpSpec spec;
-  spec.width = v.width;
-  spec.height = v.height;
-  spec.bitsPerPixel = v.bitsPerPixel;
-  spec.topDown = v.topDown;
-  spec.palette = makePalette(v.paletteEntries);
-  spec.colorsUsedField = v.colorsUsedField;
+  BmpOptions options;
+  options.width = v.width;
+  options.height = v.height;
+  options.bitsPerPixel = v.bitsPerPixel;
+  options.topDown = v.topDown;
+  options.palette = makePalette(v.paletteEntries);
+  options.colorsUsedField = v.colorsUsedField;
   const int range = v.bitsPerPixel <= 8 ? 1 << v.bitsPerPixel : 0;
   auto raw = [&](int x, int y) {
     // Indexed pictures use every index the depth allows, also those past a short palette.
     return range ? static_cast<uint32_t>(x * 3 + y * 7) % range : colourAt(x, y);
   };
-  const std::vector<uint8_t> file = writeBmp(spec, raw);
-  if (v.catalogueSize) {
-    EXPECT_EQ(file.size(), v.catalogueSize);
+  const std::vector<uint8_t> file = writeBmp(options, raw);
+  if (v.assetSize) {
+    EXPECT_EQ(file.size(), v.assetSize);
   }
 
   const auto picture = decodePicture(file.data(), file.size());
@@ -86,7 +86,7 @@ TEST_P(BmpVariantTest, DecodesEveryPixelTopRowFirst) {
   for (int y = 0; y < v.height; ++y) {
     const uint8_t* row = picture->pixels.data() + size_t{stride} * y;
     for (int x = 0; x < v.width; ++x) {
-      const Expected e = expectedAt(spec, v.paletteEntries, raw(x, y));
+      const Expected e = expectedAt(options, v.paletteEntries, raw(x, y));
       const uint8_t* p = row + x * 3;
       if (p[0] != e.blue || p[1] != e.green || p[2] != e.red) {
         if (++wrong <= 5) ADD_FAILURE() << "pixel " << x << "," << y;
@@ -97,7 +97,7 @@ TEST_P(BmpVariantTest, DecodesEveryPixelTopRowFirst) {
   EXPECT_EQ(wrong, 0);
 }
 
-// Catalogue shapes first (sizes from the asset catalogue), then other depths.
+// The shapes of the carried bitmaps first, with their sizes in bytes, then other depths.
 INSTANTIATE_TEST_SUITE_P(
     Variants, BmpVariantTest,
     ::testing::Values(Variant{"main_exp_8bit_66", 78, 7, 8, 66, 66, false, 880},
@@ -141,10 +141,10 @@ TEST(BmpDecode, HandWrittenBottomUpFileGivesTopRowFirst) {
 }
 
 TEST(BmpDecode, TheTwoTrailingBytesAreNotNeeded) {
-  BmpSpec spec{101, 73, 24};
-  const auto withTail = writeBmp(spec, colourAt);
-  spec.trailingBytes = 0;
-  const auto withoutTail = writeBmp(spec, colourAt);
+  BmpOptions options{101, 73, 24};
+  const auto withTail = writeBmp(options, colourAt);
+  options.trailingBytes = 0;
+  const auto withoutTail = writeBmp(options, colourAt);
   ASSERT_EQ(withTail.size(), withoutTail.size() + 2);
   const auto a = decodePicture(withTail.data(), withTail.size());
   const auto b = decodePicture(withoutTail.data(), withoutTail.size());
@@ -173,14 +173,14 @@ uint8_t scaled(uint32_t raw, uint32_t mask) {
 
 TEST_P(BmpMaskedTest, ScalesEachChannelToEightBits) {
   const MaskedCase& c = GetParam();
-  BmpSpec spec{19, 5, c.bitsPerPixel};
-  spec.compression = c.compression;
-  spec.masks = c.masks;
+  BmpOptions options{19, 5, c.bitsPerPixel};
+  options.compression = c.compression;
+  options.masks = c.masks;
   auto raw = [&](int x, int y) {
     const uint32_t v = static_cast<uint32_t>(x * 2654435761u ^ y * 40503u);
     return c.bitsPerPixel == 16 ? v & 0xFFFF : v;
   };
-  const auto file = writeBmp(spec, raw);
+  const auto file = writeBmp(options, raw);
   const auto picture = decodePicture(file.data(), file.size());
   ASSERT_TRUE(picture);
   EXPECT_EQ(picture->sourceBitsPerPixel, c.bitsPerPixel);
@@ -204,9 +204,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<MaskedCase>& info) { return info.param.name; });
 
 TEST(BmpDecode, ThirtyTwoBitsDropAlphaWhateverItsValue) {
-  BmpSpec spec{4, 1, 32};
+  BmpOptions options{4, 1, 32};
   const uint32_t pixels[4] = {0x00112233, 0x80112233, 0xFF112233, 0x7F445566};
-  const auto file = writeBmp(spec, [&](int x, int) { return pixels[x]; });
+  const auto file = writeBmp(options, [&](int x, int) { return pixels[x]; });
   const auto picture = decodePicture(file.data(), file.size());
   ASSERT_TRUE(picture);
   const std::vector<uint8_t> want = {0x33, 0x22, 0x11, 0x33, 0x22, 0x11,

@@ -9,7 +9,7 @@
 
 namespace orv::test {
 
-struct BmpSpec {
+struct BmpOptions {
   int width = 0, height = 0;  // height as the picture has it; topDown stores it negated
   int bitsPerPixel = 24;      // 1, 4, 8, 16, 24 or 32
   bool topDown = false;
@@ -25,7 +25,8 @@ uint32_t bmpRowBytes(int width, int bitsPerPixel);
 
 // `pixel(x, y)` with y counted from the top row gives a palette index for 1 to
 // 8 bits, the raw 16-bit value for 16 bits, and 0xAARRGGBB for 24 and 32 bits.
-std::vector<uint8_t> writeBmp(const BmpSpec& spec, const std::function<uint32_t(int, int)>& pixel);
+std::vector<uint8_t> writeBmp(const BmpOptions& options,
+                              const std::function<uint32_t(int, int)>& pixel);
 
 // Little-endian patching of a field in a built file.
 void put16(std::vector<uint8_t>& bytes, size_t offset, uint16_t value);

@@ -19,10 +19,10 @@ using test::put16;
 using test::put32;
 
 Bytes indexedBmp() {  // 78 x 7, 8 bits, 66 palette entries: pixels at 318
-  test::BmpSpec spec{78, 7, 8};
-  spec.palette.assign(66, 0x123456);
-  spec.colorsUsedField = 66;
-  return test::writeBmp(spec, [](int x, int y) { return uint32_t(x + y) % 66; });
+  test::BmpOptions options{78, 7, 8};
+  options.palette.assign(66, 0x123456);
+  options.colorsUsedField = 66;
+  return test::writeBmp(options, [](int x, int y) { return uint32_t(x + y) % 66; });
 }
 
 Bytes trueColourBmp() {  // 101 x 73, 24 bits: pixels at 54, 304 bytes a row

@@ -10,7 +10,7 @@
 namespace orv {
 namespace {
 
-using test::JpegSpec;
+using test::JpegOptions;
 using test::Rgb;
 using test::writeJpeg;
 
@@ -40,11 +40,11 @@ class JpegPreviewTest : public ::testing::TestWithParam<PreviewShape> {};
 
 TEST_P(JpegPreviewTest, DecodesToSizeAndColoursInBlueGreenRedOrder) {
   const PreviewShape& shape = GetParam();
-  JpegSpec spec{shape.width, shape.height};
-  spec.exif = shape.exif;
-  spec.xDensity = shape.xDensity, spec.yDensity = shape.yDensity;
+  JpegOptions options{shape.width, shape.height};
+  options.exif = shape.exif;
+  options.xDensity = shape.xDensity, options.yDensity = shape.yDensity;
   const int w = shape.width, h = shape.height;
-  const auto file = writeJpeg(spec, [&](int x, int y) { return quadrant(x, y, w, h); });
+  const auto file = writeJpeg(options, [&](int x, int y) { return quadrant(x, y, w, h); });
   ASSERT_GE(file.size(), 4u);
   ASSERT_EQ(file[0], 0xFF);
   ASSERT_EQ(file[1], 0xD8);
@@ -78,8 +78,8 @@ TEST(JpegDecode, ExifAndZeroDensityDecodeLikeThePlainFile) {
   auto gradient = [](int x, int y) {
     return Rgb{uint8_t(x), uint8_t(y * 2), uint8_t((x + y) / 2)};
   };
-  JpegSpec plain{256, 120};
-  JpegSpec exif = plain;
+  JpegOptions plain{256, 120};
+  JpegOptions exif = plain;
   exif.exif = true;
   exif.xDensity = exif.yDensity = 0;
   const auto a = writeJpeg(plain, gradient);
@@ -104,9 +104,9 @@ TEST(JpegDecode, TinyPicturesKeepTheirSize) {
 }
 
 TEST(JpegDecode, GreyPictureFillsAllThreeChannels) {
-  JpegSpec spec{40, 30};
-  spec.grey = true;
-  const auto file = writeJpeg(spec, [](int x, int) {
+  JpegOptions options{40, 30};
+  options.grey = true;
+  const auto file = writeJpeg(options, [](int x, int) {
     return Rgb{0, uint8_t(x < 20 ? 40 : 210), 0};
   });
   const auto picture = decodePicture(file.data(), file.size());
@@ -116,9 +116,9 @@ TEST(JpegDecode, GreyPictureFillsAllThreeChannels) {
 }
 
 TEST(JpegDecode, ProgressivePictureDecodes) {
-  JpegSpec spec{120, 90};
-  spec.progressive = true;
-  const auto file = writeJpeg(spec, [](int x, int y) { return quadrant(x, y, 120, 90); });
+  JpegOptions options{120, 90};
+  options.progressive = true;
+  const auto file = writeJpeg(options, [](int x, int y) { return quadrant(x, y, 120, 90); });
   const auto picture = decodePicture(file.data(), file.size());
   ASSERT_TRUE(picture);
   expectNear(*picture, 30, 22, {220, 0, 0});

@@ -25,7 +25,8 @@ std::vector<uint8_t> exifSegment() {
 
 }  // namespace
 
-std::vector<uint8_t> writeJpeg(const JpegSpec& spec, const std::function<Rgb(int, int)>& colour) {
+std::vector<uint8_t> writeJpeg(const JpegOptions& options,
+                               const std::function<Rgb(int, int)>& colour) {
   jpeg_compress_struct cinfo{};
   jpeg_error_mgr errors{};
   cinfo.err = jpeg_std_error(&errors);
@@ -34,31 +35,31 @@ std::vector<uint8_t> writeJpeg(const JpegSpec& spec, const std::function<Rgb(int
   unsigned long outSize = 0;
   jpeg_mem_dest(&cinfo, &out, &outSize);
 
-  cinfo.image_width = static_cast<JDIMENSION>(spec.width);
-  cinfo.image_height = static_cast<JDIMENSION>(spec.height);
-  cinfo.input_components = spec.grey ? 1 : 3;
-  cinfo.in_color_space = spec.grey ? JCS_GRAYSCALE : JCS_RGB;
+  cinfo.image_width = static_cast<JDIMENSION>(options.width);
+  cinfo.image_height = static_cast<JDIMENSION>(options.height);
+  cinfo.input_components = options.grey ? 1 : 3;
+  cinfo.in_color_space = options.grey ? JCS_GRAYSCALE : JCS_RGB;
   jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, spec.quality, TRUE);
-  if (spec.progressive) jpeg_simple_progression(&cinfo);
+  jpeg_set_quality(&cinfo, options.quality, TRUE);
+  if (options.progressive) jpeg_simple_progression(&cinfo);
   cinfo.write_JFIF_header = TRUE;
   cinfo.JFIF_major_version = 1;
   cinfo.JFIF_minor_version = 1;
-  cinfo.density_unit = static_cast<UINT8>(spec.densityUnit);
-  cinfo.X_density = static_cast<UINT16>(spec.xDensity);
-  cinfo.Y_density = static_cast<UINT16>(spec.yDensity);
+  cinfo.density_unit = static_cast<UINT8>(options.densityUnit);
+  cinfo.X_density = static_cast<UINT16>(options.xDensity);
+  cinfo.Y_density = static_cast<UINT16>(options.yDensity);
   jpeg_start_compress(&cinfo, TRUE);
-  if (spec.exif) {
+  if (options.exif) {
     const std::vector<uint8_t> exif = exifSegment();
     jpeg_write_marker(&cinfo, JPEG_APP0 + 1, exif.data(), static_cast<unsigned>(exif.size()));
   }
 
-  std::vector<uint8_t> row(static_cast<size_t>(spec.width) * 3);
+  std::vector<uint8_t> row(static_cast<size_t>(options.width) * 3);
   while (cinfo.next_scanline < cinfo.image_height) {
     const int y = static_cast<int>(cinfo.next_scanline);
-    for (int x = 0; x < spec.width; ++x) {
+    for (int x = 0; x < options.width; ++x) {
       const Rgb c = colour(x, y);
-      if (spec.grey) {
+      if (options.grey) {
         row[x] = c.green;
       } else {
         row[x * 3] = c.red, row[x * 3 + 1] = c.green, row[x * 3 + 2] = c.blue;

@@ -12,7 +12,7 @@ struct Rgb {
   uint8_t red = 0, green = 0, blue = 0;
 };
 
-struct JpegSpec {
+struct JpegOptions {
   int width = 0, height = 0;
   int quality = 90;
   int densityUnit = 1;  // dots per inch
@@ -22,6 +22,7 @@ struct JpegSpec {
   bool progressive = false;
 };
 
-std::vector<uint8_t> writeJpeg(const JpegSpec& spec, const std::function<Rgb(int, int)>& colour);
+std::vector<uint8_t> writeJpeg(const JpegOptions& options,
+                               const std::function<Rgb(int, int)>& colour);
 
 }  // namespace orv::test
