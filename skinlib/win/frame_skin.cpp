@@ -304,10 +304,18 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
       if (IsWindowVisible(hwnd)) drawFrame(hwnd, *s, wp != 0);
       return TRUE;
     }
+    case WM_ENTERSIZEMOVE:
+      setShadowMoving(hwnd, true);
+      break;
+    case WM_EXITSIZEMOVE: {
+      const LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+      setShadowMoving(hwnd, false);
+      paintFrame(hwnd);
+      return r;
+    }
     case WM_SETTEXT:
     case WM_SETICON:
-    case WM_EXITMENULOOP:
-    case WM_EXITSIZEMOVE: {
+    case WM_EXITMENULOOP: {
       const LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
       paintFrame(hwnd);
       return r;

@@ -1,5 +1,8 @@
-// The aero shadow: a click-through layered window just below its framed
-// window in the z-order, a little larger, whose alpha fades outwards.
+// The aero shadow: a click-through window just below its framed window in
+// the z-order, shaped to the band around the frame. Desktops without window
+// composition (Wine's virtual desktop among them) draw no per-pixel alpha, so
+// the band shows what lay beneath it when it was placed, darkened towards the
+// frame.
 #include "gdi.h"
 #include "skinned_parts.h"
 
@@ -15,7 +18,9 @@ constexpr const char* kShadowClass = "OrvSkinShadow";
 struct Shadow {
   HWND target;
   HWND window;
-  SIZE size;
+  RECT placed;  // the target's rectangle the band was made for
+  GdiObject picture;
+  bool moving;
 };
 std::vector<Shadow> g_shadows;
 
@@ -27,19 +32,68 @@ HINSTANCE moduleInstance() {
   return m;
 }
 
+Shadow* byWindow(HWND w) {
+  for (Shadow& s : g_shadows)
+    if (s.window == w) return &s;
+  return nullptr;
+}
+
+Shadow* find(HWND target) {
+  for (Shadow& s : g_shadows)
+    if (s.target == target) return &s;
+  return nullptr;
+}
+
+LRESULT CALLBACK shadowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintDc dc(hwnd);
+      Shadow* s = byWindow(hwnd);
+      if (s && s->picture) {
+        MemoryDc mem(CreateCompatibleDC(dc.get()));
+        if (mem) {
+          Selected sel(mem.get(), s->picture.get());
+          RECT r;
+          GetClientRect(hwnd, &r);
+          BitBlt(dc.get(), 0, 0, r.right, r.bottom, mem.get(), 0, 0, SRCCOPY);
+        }
+      }
+      return 0;
+    }
+    case WM_NCHITTEST:
+      return HTTRANSPARENT;
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
 bool registerClass() {
   WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
+  wc.lpfnWndProc = shadowProc;
   wc.hInstance = moduleInstance();
   wc.lpszClassName = kShadowClass;
   return RegisterClassA(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-// Premultiplied shadow pixels for a window of w x h with a margin of `m`.
-bool render(HWND shadow, int w, int h, int m, uint32_t rgb, POINT at) {
-  const int cw = w + 2 * m, ch = h + 2 * m;
-  MemoryDc dc(CreateCompatibleDC(nullptr));
-  if (!dc) return false;
+// Strength of the shadow at (x, y) of the band, 0..1; nothing under the window.
+float shadowAlpha(int x, int y, int w, int h, int m) {
+  const int drop = std::max(1, m / 4);  // light from above: the shadow falls a little lower
+  if (x >= m && x < m + w && y >= m && y < m + h) return 0;
+  const float dx = static_cast<float>(std::max({0, m - x, x - (m + w - 1)}));
+  const float dy = static_cast<float>(std::max({0, m + drop - y, y - (m + drop + h - 1)}));
+  const float d = std::sqrt(dx * dx + dy * dy) / m;
+  return d >= 1 ? 0 : 0.5f * (1 - d) * (1 - d);
+}
+
+// What the screen shows in `outer` now, darkened into the shadow.
+GdiObject renderBand(const RECT& outer, int w, int h, int m, uint32_t rgb) {
+  const int cw = outer.right - outer.left, ch = outer.bottom - outer.top;
+  WindowDc screen(nullptr, false);
+  MemoryDc dc(CreateCompatibleDC(screen.get()));
+  if (!dc) return {};
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
   bi.bmiHeader.biWidth = cw;
@@ -48,33 +102,27 @@ bool render(HWND shadow, int w, int h, int m, uint32_t rgb, POINT at) {
   bi.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
   GdiObject dib(CreateDIBSection(dc.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!dib) return false;
+  if (!dib) return {};
+  {
+    Selected sel(dc.get(), dib.get());
+    BitBlt(dc.get(), 0, 0, cw, ch, screen.get(), outer.left, outer.top, SRCCOPY);
+    GdiFlush();
+  }
   auto* px = static_cast<uint32_t*>(bits);
-  const float r = ((rgb >> 16) & 0xFF) / 255.0f, g = ((rgb >> 8) & 0xFF) / 255.0f,
-              b = (rgb & 0xFF) / 255.0f;
-  const int drop = std::max(1, m / 4);  // light from above: the shadow falls a little lower
   for (int y = 0; y < ch; ++y) {
     for (int x = 0; x < cw; ++x) {
-      const float dx = std::max({0, m - x, x - (m + w - 1)}) * 1.0f;
-      const float dy = std::max({0, m + drop - y, y - (m + drop + h - 1)}) * 1.0f;
-      const float d = std::sqrt(dx * dx + dy * dy) / m;
-      const float a = d >= 1 ? 0 : 0.42f * (1 - d) * (1 - d);
-      const auto ai = static_cast<uint32_t>(a * 255);
-      px[y * cw + x] = (ai << 24) | (static_cast<uint32_t>(r * ai) << 16) |
-                       (static_cast<uint32_t>(g * ai) << 8) | static_cast<uint32_t>(b * ai);
+      const float a = shadowAlpha(x, y, w, h, m);
+      if (a <= 0) continue;
+      uint32_t& p = px[y * cw + x];
+      uint32_t out = 0;
+      for (int sh = 0; sh < 24; sh += 8) {
+        const float c = ((p >> sh) & 0xFF) * (1 - a) + ((rgb >> sh) & 0xFF) * a;
+        out |= static_cast<uint32_t>(c) << sh;
+      }
+      p = out;
     }
   }
-  Selected sel(dc.get(), dib.get());
-  POINT src{0, 0};
-  SIZE size{cw, ch};
-  BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  return UpdateLayeredWindow(shadow, nullptr, &at, &size, dc.get(), &src, 0, &blend, ULW_ALPHA);
-}
-
-Shadow* find(HWND target) {
-  for (Shadow& s : g_shadows)
-    if (s.target == target) return &s;
-  return nullptr;
+  return dib;
 }
 
 }  // namespace
@@ -91,31 +139,48 @@ void updateShadow(HWND target) {
   const bool wanted = skin && aeroEnabled() && IsWindowVisible(target) && !IsIconic(target) &&
                       !IsZoomed(target) && (style & WS_CAPTION) == WS_CAPTION;
   Shadow* s = find(target);
-  if (!wanted) {
+  const int m = skin ? skin->theme.metric(MetricId::shadowSize) : 0;
+  if (!wanted || m <= 0 || (s && s->moving)) {
     if (s) ShowWindow(s->window, SW_HIDE);
     return;
   }
-  const int m = skin->theme.metric(MetricId::shadowSize);
-  if (m <= 0) return;
   if (!s) {
     if (!registerClass()) return;
-    HWND w = CreateWindowExA(
-        WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kShadowClass, "",
-        WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, moduleInstance(), nullptr);
+    HWND w = CreateWindowExA(WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kShadowClass,
+                             "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, moduleInstance(), nullptr);
     if (!w) return;
-    g_shadows.push_back({target, w, {0, 0}});
+    g_shadows.push_back({target, w, {}, {}, false});
     s = &g_shadows.back();
   }
   RECT wr;
   GetWindowRect(target, &wr);
   const int w = wr.right - wr.left, h = wr.bottom - wr.top;
-  const POINT at{wr.left - m, wr.top - m};
-  if (s->size.cx != w || s->size.cy != h) {
-    if (!render(s->window, w, h, m, skin->theme.color(ColorId::shadow), at)) return;
-    s->size = {w, h};
+  const RECT outer{wr.left - m, wr.top - m, wr.right + m, wr.bottom + m};
+  if (!EqualRect(&wr, &s->placed) || !IsWindowVisible(s->window)) {
+    // Take the picture of what lies beneath with the band itself out of the way.
+    ShowWindow(s->window, SW_HIDE);
+    RedrawWindow(GetDesktopWindow(), &outer, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    s->picture = renderBand(outer, w, h, m, skin->theme.color(ColorId::shadow));
+    s->placed = wr;
+    Region band(CreateRectRgn(0, 0, w + 2 * m, h + 2 * m));
+    Region inner(CreateRectRgn(m, m, m + w, m + h));
+    if (band && inner && CombineRgn(band.get(), band.get(), inner.get(), RGN_DIFF) != ERROR &&
+        SetWindowRgn(s->window, band.get(), FALSE)) {
+      band.release();  // the system owns it now
+    }
+    InvalidateRect(s->window, nullptr, FALSE);
   }
-  SetWindowPos(s->window, target, at.x, at.y, w + 2 * m, h + 2 * m,
+  SetWindowPos(s->window, target, outer.left, outer.top, w + 2 * m, h + 2 * m,
                SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
+}
+
+void setShadowMoving(HWND target, bool moving) {
+  if (Shadow* s = find(target)) {
+    s->moving = moving;
+    if (moving) ShowWindow(s->window, SW_HIDE);
+  }
+  if (!moving) updateShadow(target);
 }
 
 void removeShadow(HWND target) {

@@ -32,6 +32,8 @@ void paintParentBackground(HWND child, HDC dc, const RECT& area);
 // The aero shadow that follows a framed window.
 void updateShadow(HWND target);
 void removeShadow(HWND target);
+// While the user moves or sizes the window the shadow stays hidden.
+void setShadowMoving(HWND target, bool moving);
 bool isShadowWindow(HWND hwnd);
 
 // A window's narrow text, zero-terminated.
