@@ -26,7 +26,7 @@ orv_warnings(SkinH_EL)
 set_target_properties(SkinH_EL PROPERTIES PREFIX "" OUTPUT_NAME SkinH_EL)
 target_link_libraries(SkinH_EL PRIVATE orv_skin_format comctl32 gdi32 user32)
 target_compile_options(SkinH_EL PRIVATE -Os -fno-exceptions -fno-rtti -fno-threadsafe-statics -ffunction-sections -fdata-sections)
-target_link_options(SkinH_EL PRIVATE -s -Wl,--gc-sections -Wl,--exclude-all-symbols)
+target_link_options(SkinH_EL PRIVATE -s -Wl,--gc-sections -Wl,--exclude-all-symbols -Wl,--subsystem,windows)
 add_custom_command(TARGET SkinH_EL POST_BUILD
   COMMAND ${CMAKE_COMMAND} -DFILE=$<TARGET_FILE:SkinH_EL> -DSIZE=${ORV_SKINH_SIZE}
           -P ${CMAKE_CURRENT_LIST_DIR}/pad_to_size.cmake
