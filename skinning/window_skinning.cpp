@@ -15,6 +15,12 @@ using AttachResFn = int(__stdcall*)(const void* skin, std::int32_t length, const
                                     std::int32_t, std::int32_t, std::int32_t);
 using SetAeroFn = int(__stdcall*)(std::int32_t on);
 
+// An entry's address as the function type of its contract.
+template <typename Fn>
+Fn entryAs(SkinEntry entry) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void*>(boundEntry(entry)));
+}
+
 const std::string& libraryName() {
   static const std::string name = "\\SkinH_EL.dll";
   return name;
@@ -35,14 +41,14 @@ void attachWindowSkin(std::int32_t number) {
   // The library takes what it needs before it returns; the copy lives only
   // across the call.
   std::vector<std::uint8_t> buffer(skin.data, skin.data + skin.size);
-  auto attach = reinterpret_cast<AttachResFn>(boundEntry(SkinEntry::AttachRes));
+  auto attach = entryAs<AttachResFn>(SkinEntry::AttachRes);
   attach(buffer.empty() ? nullptr : buffer.data(), static_cast<std::int32_t>(buffer.size()), "", 0,
          0, 0);
 }
 
 void enableSkinAero() {
   deploySkinLibrary();
-  auto setAero = reinterpret_cast<SetAeroFn>(boundEntry(SkinEntry::SetAero));
+  auto setAero = entryAs<SetAeroFn>(SkinEntry::SetAero);
   setAero(1);
 }
 

@@ -79,8 +79,9 @@ TEST_P(ProgramFile, IsASelfContainedGuiProgramWithItsResources) {
   const std::string bytes = readFile(path);
   const PeFacts pe = readPe(bytes);
   ASSERT_TRUE(pe.valid) << path;
-  if (std::string(GetParam()).find("win32") != std::string::npos)
+  if (std::string(GetParam()).find("win32") != std::string::npos) {
     EXPECT_EQ(pe.machine, 0x14cu) << "the shipped file is a 32-bit i386 program";
+  }
   EXPECT_EQ(pe.subsystem, 2u) << "a Windows GUI program";
   const std::set<std::string> system = {"kernel32.dll", "user32.dll",  "gdi32.dll",
                                         "shell32.dll",  "ole32.dll",   "msvcrt.dll",

@@ -49,7 +49,8 @@ TEST(Skinning, FirstStartDeploysTheCarriedLibraryHiddenAndSecondStartLeavesItAlo
     options.folder = folder;
     ProgramUnderTest app(options);
     ASSERT_TRUE(app.window());
-    EXPECT_EQ(CompareFileTime(&first, &modified(library)), 0) << "not written again";
+    const FILETIME second = modified(library);
+    EXPECT_EQ(CompareFileTime(&first, &second), 0) << "not written again";
     EXPECT_EQ(GetFileAttributesA(library.c_str()), before) << "attributes untouched";
     PostMessageA(app.window(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(app.waitForExit(10000));
@@ -126,7 +127,9 @@ TEST_P(SkinningFatal, EndsThroughTheErrorBoxBeforeAnyWindowIsShown) {
     ASSERT_TRUE(app.waitForExit(10000, &code));
     EXPECT_EQ(code, static_cast<DWORD>(-1));
   }
-  if (c.kind != 0) EXPECT_TRUE(readFile(library) == before) << "the entry is left as it was";
+  if (c.kind != 0) {
+    EXPECT_TRUE(readFile(library) == before) << "the entry is left as it was";
+  }
   removeTree(folder);
 }
 
