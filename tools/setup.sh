@@ -26,7 +26,7 @@ export DEBIAN_FRONTEND=noninteractive
 
 PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth x11-utils locales fonts-wqy-microhei
   cmake make googletest lzma-dev libjpeg62-turbo-dev dpkg-dev imagemagick clang
-  libclang-rt-14-dev clang-format)
+  libclang-rt-14-dev clang-format libfreetype-dev)
 
 missing_packages() {
   local p
