@@ -64,7 +64,22 @@ void skinWindow(HWND hwnd) {
 }
 
 LRESULT CALLBACK cbtHook(int code, WPARAM wparam, LPARAM lparam) {
-  if (code == HCBT_CREATEWND && engine().skin) skinWindow(reinterpret_cast<HWND>(wparam));
+  if (code == HCBT_CREATEWND && engine().skin) {
+    auto hwnd = reinterpret_cast<HWND>(wparam);
+    skinWindow(hwnd);
+    // A dialog is created at the size of its client area in the plain frame.
+    CREATESTRUCTA* cs = reinterpret_cast<CBT_CREATEWNDA*>(lparam)->lpcs;
+    if (skinKindOf(hwnd) == SkinKind::frame && !(cs->style & WS_CHILD) &&
+        (cs->style & WS_CAPTION) == WS_CAPTION && cs->cx > 0 && cs->cy > 0) {
+      char cls[8] = {};
+      GetClassNameA(hwnd, cls, sizeof cls);
+      if (lstrcmpA(cls, "#32770") == 0) {
+        const SIZE g = frameGrowth(hwnd, engine().skin->theme);
+        cs->cx += g.cx;
+        cs->cy += g.cy;
+      }
+    }
+  }
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 

@@ -130,14 +130,13 @@ size_t buttonState(HWND hwnd, Part part, bool active) {
   return static_cast<size_t>(active ? CaptionButtonState::normal : CaptionButtonState::inactive);
 }
 
+constexpr const char* kActiveProp = "OrvSkinActive";  // 1 active, 2 inactive
+
+// The caption state the window was last told by WM_NCACTIVATE.
 bool isActive(HWND hwnd) {
-  // The caption shows active while the window or one it owns is foreground.
-  HWND fg = GetForegroundWindow();
-  while (fg) {
-    if (fg == hwnd) return true;
-    fg = GetWindow(fg, GW_OWNER);
-  }
-  return false;
+  const auto state = reinterpret_cast<INT_PTR>(GetPropA(hwnd, kActiveProp));
+  if (state) return state == 1;
+  return GetActiveWindow() == hwnd || GetForegroundWindow() == hwnd;
 }
 
 void drawFrame(HWND hwnd, const ActiveSkin& s, bool active) {
@@ -242,6 +241,15 @@ LRESULT controlColor(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, const ActiveSkin
 
 }  // namespace
 
+SIZE frameGrowth(HWND hwnd, const Theme& t) {
+  RECT plain{0, 0, 0, 0};
+  AdjustWindowRectEx(&plain, static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE)));
+  const int f = t.metric(MetricId::frameWidth);
+  return {2 * f - (plain.right - plain.left),
+          t.metric(MetricId::captionHeight) + f - (plain.bottom - plain.top)};
+}
+
 void paintFrame(HWND hwnd) {
   const ActiveSkin* s = activeSkin();
   if (s && hasCaption(hwnd) && IsWindowVisible(hwnd)) drawFrame(hwnd, *s, isActive(hwnd));
@@ -274,6 +282,7 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
     case WM_CTLCOLORSCROLLBAR:
       return controlColor(hwnd, msg, wp, lp, *s);
     case WM_NCDESTROY: {
+      RemovePropA(hwnd, kActiveProp);
       removeShadow(hwnd);
       if (g_hover.hwnd == hwnd) g_hover = {};
       if (g_pressed.hwnd == hwnd) g_pressed = {};
@@ -301,6 +310,7 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
     case WM_NCACTIVATE: {
       // -1 keeps the default handler from painting its own caption.
       DefSubclassProc(hwnd, msg, wp, -1);
+      SetPropA(hwnd, kActiveProp, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(wp ? 1 : 2)));
       if (IsWindowVisible(hwnd)) drawFrame(hwnd, *s, wp != 0);
       return TRUE;
     }

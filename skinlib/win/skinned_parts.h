@@ -23,6 +23,8 @@ LRESULT CALLBACK editProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
 // Frame geometry changes once a window is skinned or plain again.
 void refreshFrame(HWND hwnd);
+// How much larger the skinned frame is than the plain one of the same style.
+SIZE frameGrowth(HWND hwnd, const Theme& t);
 // Redraws the non-client area now.
 void paintFrame(HWND hwnd);
 

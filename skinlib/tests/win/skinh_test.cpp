@@ -354,13 +354,15 @@ TEST_F(SkinLibrary, EachSkinAttachesAndDraws) {
   EXPECT_EQ(std::unique(captions.begin(), captions.end()), captions.end());
 }
 
-TEST_F(SkinLibrary, MessageBoxOpenedAfterAttachingIsSkinned) {
-  TestWindow w;
-  const Theme t = themeOf(3);
-  ASSERT_EQ(attach(readSkin(3)), 0);
-  pump(100);
-  int band = 0;
-  uint32_t seen = 0;
+// What a message box showed while it was open.
+struct BoxLook {
+  int band = 0;  // non-client height above the client area
+  SIZE client{};
+  uint32_t caption = 0;  // pixel `sampleY` rows below the box's top, mid-width
+};
+
+BoxLook showMessageBox(HWND owner, int sampleY, const char* shotName) {
+  BoxLook look;
   std::thread closer([&] {
     HWND box = nullptr;
     for (int i = 0; i < 200 && !box; ++i) {
@@ -369,20 +371,38 @@ TEST_F(SkinLibrary, MessageBoxOpenedAfterAttachingIsSkinned) {
     }
     if (!box) return;
     Sleep(400);
-    RECT r;
+    RECT r, c;
     GetWindowRect(box, &r);
+    GetClientRect(box, &c);
     POINT p{0, 0};
     ClientToScreen(box, &p);
-    band = p.y - r.top;
+    look.band = p.y - r.top;
+    look.client = {c.right, c.bottom};
     test::Screenshot shot;
-    shot.save("skin3_messagebox.bmp");
-    seen = shot.at((r.left + r.right) / 2, r.top + t.metric(MetricId::captionHeight) * 3 / 4);
+    shot.save(shotName);
+    look.caption = shot.at((r.left + r.right) / 2, r.top + sampleY);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
   });
-  MessageBoxA(w.hwnd, "\xc4\xda\xc8\xdd", "OrvSkinBox", MB_OK);  // 内容 (content)
+  MessageBoxA(owner, "\xc4\xda\xc8\xdd", "OrvSkinBox", MB_OK);  // 内容 (content)
   closer.join();
-  EXPECT_EQ(band, t.metric(MetricId::captionHeight));
-  EXPECT_LE(test::colourDistance(seen, captionColour(t)), 8) << std::hex << seen;
+  return look;
+}
+
+TEST_F(SkinLibrary, MessageBoxOpenedAfterAttachingIsSkinned) {
+  TestWindow w;
+  const Theme t = themeOf(3);
+  const int sampleY = t.metric(MetricId::captionHeight) * 3 / 4;
+  const BoxLook plain = showMessageBox(w.hwnd, sampleY, "plain_messagebox.bmp");
+  ASSERT_EQ(attach(readSkin(3)), 0);
+  pump(100);
+  const BoxLook skinned = showMessageBox(w.hwnd, sampleY, "skin3_messagebox.bmp");
+  EXPECT_EQ(skinned.band, t.metric(MetricId::captionHeight));
+  EXPECT_LE(test::colourDistance(skinned.caption, captionColour(t)), 8)
+      << std::hex << skinned.caption;
+  // The box keeps the room its text and button were laid out in.
+  EXPECT_EQ(skinned.client.cx, plain.client.cx);
+  EXPECT_EQ(skinned.client.cy, plain.client.cy);
+  EXPECT_GT(test::colourDistance(plain.caption, skinned.caption), 8);
 }
 
 TEST_F(SkinLibrary, BadSkinsAreRefusedAndLeaveThePlainLook) {
