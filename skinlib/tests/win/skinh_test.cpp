@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <atomic>
@@ -403,6 +404,43 @@ TEST_F(SkinLibrary, MessageBoxOpenedAfterAttachingIsSkinned) {
   EXPECT_EQ(skinned.client.cx, plain.client.cx);
   EXPECT_EQ(skinned.client.cy, plain.client.cy);
   EXPECT_GT(test::colourDistance(plain.caption, skinned.caption), 8);
+}
+
+TEST_F(SkinLibrary, FolderBrowserIsSkinned) {
+  TestWindow w;
+  const Theme t = themeOf(3);
+  ASSERT_EQ(attach(readSkin(3)), 0);
+  pump(100);
+  BoxLook look;
+  std::thread closer([&] {
+    HWND box = nullptr;
+    for (int i = 0; i < 300 && !box; ++i) {
+      Sleep(20);
+      HWND c = FindWindowA("#32770", nullptr);
+      if (c && GetWindow(c, GW_OWNER) == w.hwnd && IsWindowVisible(c)) box = c;
+    }
+    if (!box) return;
+    Sleep(600);
+    RECT r;
+    GetWindowRect(box, &r);
+    POINT p{0, 0};
+    ClientToScreen(box, &p);
+    look.band = p.y - r.top;
+    test::Screenshot shot;
+    shot.save("skin3_folder.bmp");
+    look.caption =
+        shot.at((r.left + r.right) / 2, r.top + t.metric(MetricId::captionHeight) * 3 / 4);
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+  });
+  CoInitialize(nullptr);
+  BROWSEINFOA bi{};
+  bi.hwndOwner = w.hwnd;
+  bi.ulFlags = BIF_EDITBOX;
+  if (PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&bi)) CoTaskMemFree(chosen);
+  closer.join();
+  CoUninitialize();
+  EXPECT_EQ(look.band, t.metric(MetricId::captionHeight));
+  EXPECT_LE(test::colourDistance(look.caption, captionColour(t)), 8) << std::hex << look.caption;
 }
 
 TEST_F(SkinLibrary, BadSkinsAreRefusedAndLeaveThePlainLook) {
