@@ -3,7 +3,7 @@
 #pragma once
 #include <array>
 
-#include "assets/asset_store.h"
+#include "assets/asset_id.h"
 
 namespace orv {
 
