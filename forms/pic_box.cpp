@@ -17,6 +17,7 @@ bool PicBox::registerClass(HINSTANCE instance) {
 
 void PicBox::setPicture(HWND hwnd, BytesView bytes) {
   picture_.reset();
+  scaled_.reset();
   if (bytes.data && bytes.size) picture_ = decodePicture(bytes.data, bytes.size);
   InvalidateRect(hwnd, nullptr, FALSE);
 }
@@ -36,12 +37,27 @@ void PicBox::paint(HWND hwnd) {
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
   if (scaling_ == PictureScaling::Stretch) {
-    // Smooth stretching only where the display has the colours for it.
-    const bool deep = GetDeviceCaps(ps.dc(), BITSPIXEL) > 16;
-    SetStretchBltMode(ps.dc(), deep ? HALFTONE : COLORONCOLOR);
-    SetBrushOrgEx(ps.dc(), 0, 0, nullptr);
-    StretchDIBits(ps.dc(), 0, 0, area.right, area.bottom, 0, 0, pic.width, pic.height,
-                  pic.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    if (!scaled_.get() || scaledSize_.cx != area.right || scaledSize_.cy != area.bottom) {
+      scaled_.reset(CreateCompatibleBitmap(ps.dc(), area.right, area.bottom));
+      scaledSize_ = SIZE{area.right, area.bottom};
+      HDC memory = CreateCompatibleDC(ps.dc());
+      {
+        SelectScope select(memory, scaled_.get());
+        // Smooth stretching only where the display has the colours for it.
+        const bool deep = GetDeviceCaps(ps.dc(), BITSPIXEL) > 16;
+        SetStretchBltMode(memory, deep ? HALFTONE : COLORONCOLOR);
+        SetBrushOrgEx(memory, 0, 0, nullptr);
+        StretchDIBits(memory, 0, 0, area.right, area.bottom, 0, 0, pic.width, pic.height,
+                      pic.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+      }
+      DeleteDC(memory);
+    }
+    HDC memory = CreateCompatibleDC(ps.dc());
+    {
+      SelectScope select(memory, scaled_.get());
+      BitBlt(ps.dc(), 0, 0, area.right, area.bottom, memory, 0, 0, SRCCOPY);
+    }
+    DeleteDC(memory);
   } else {
     SetDIBitsToDevice(ps.dc(), 0, 0, pic.width, pic.height, 0, 0, 0, pic.height, pic.pixels.data(),
                       &info, DIB_RGB_COLORS);

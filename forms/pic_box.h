@@ -6,6 +6,7 @@
 
 #include "form_description.h"
 #include "picture/picture_decode.h"
+#include "win_handles.h"
 
 namespace orv {
 
@@ -26,6 +27,9 @@ class PicBox {
 
   PictureScaling scaling_;
   std::optional<DecodedPicture> picture_;
+  // The picture stretched to the drawing area once; repaints only copy it.
+  UniqueGdi<HBITMAP> scaled_;
+  SIZE scaledSize_{};
 };
 
 }  // namespace orv
