@@ -38,7 +38,13 @@ void buttonPlate(Canvas& c, float x, const char* label, bool lit) {
   bevel(c, face, 3, -0.4f, clip);
   jewel(c, x + 14, (y0 + y1) / 2, 3.2f, lit ? kAmber : kJade);
   jewel(c, x + 106, (y0 + y1) / 2, 3.2f, lit ? kAmber : kJade);
-  TextStyle text = lit ? goldTitle(18) : creamLabel(18);
+  TextStyle text = creamLabel(18);
+  if (lit) {
+    // Lit: white-hot lettering with a brown outline that reads on the lighter face.
+    text.fill = {{0, rgb(0xffffff)}, {1, rgb(0xffe49a)}};
+    text.outline = kBrownInk;
+    text.outlineWidth = 2;
+  }
   drawTextCentred(c, font(), label, x + 60, 34.5f, text);
 }
 
