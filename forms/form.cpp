@@ -5,6 +5,7 @@
 #include "icon_from_ico.h"
 #include "pic_box.h"
 #include "trans_label.h"
+#include "window_class.h"
 
 namespace orv {
 
@@ -15,14 +16,8 @@ constexpr DWORD kFormStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPSIBLINGS;
 
 bool registerFormClass(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kFormClass;
-  return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  return registerWindowClass(instance, kFormClass, proc, LoadCursor(nullptr, IDC_ARROW),
+                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
 struct ChildClass {
@@ -241,15 +236,8 @@ LRESULT Form::handle(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    if (self) self->window_.release();
-  }
+  auto* self = windowObject<Form>(hwnd, message, lparam);
+  if (message == WM_NCDESTROY && self) self->window_.release();
   if (!self || !self->window_.get()) return DefWindowProcA(hwnd, message, wparam, lparam);
   return self->handle(message, wparam, lparam);
 }

@@ -4,18 +4,13 @@
 #include <windowsx.h>
 
 #include "font_factory.h"
+#include "window_class.h"
 
 namespace orv {
 
 bool Hyperlink::registerClass(HINSTANCE instance) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = windowProc;
-  wc.hInstance = instance;
-  wc.hCursor = nullptr;  // chosen in WM_SETCURSOR
-  wc.hbrBackground = nullptr;
-  wc.lpszClassName = kClassName;
-  return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  // No class cursor: WM_SETCURSOR chooses the hand over the link.
+  return registerWindowClass(instance, kClassName, windowProc, nullptr);
 }
 
 Hyperlink::Hyperlink(LinkDescription link) : link_(std::move(link)) {
@@ -70,11 +65,7 @@ void Hyperlink::paint(HWND hwnd) {
 }
 
 LRESULT CALLBACK Hyperlink::windowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<Hyperlink*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = windowObject<Hyperlink>(hwnd, message, lparam);
   if (!self) return DefWindowProcA(hwnd, message, wparam, lparam);
   switch (message) {
     case WM_ERASEBKGND:
@@ -112,9 +103,6 @@ LRESULT CALLBACK Hyperlink::windowProc(HWND hwnd, UINT message, WPARAM wparam, L
       self->focused_ = message == WM_SETFOCUS;
       InvalidateRect(hwnd, nullptr, FALSE);
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-      break;
   }
   return DefWindowProcA(hwnd, message, wparam, lparam);
 }

@@ -1,18 +1,13 @@
 #include "pic_box.h"
 
 #include "win_handles.h"
+#include "window_class.h"
 
 namespace orv {
 
 bool PicBox::registerClass(HINSTANCE instance) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = windowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = nullptr;  // painted whole in WM_PAINT
-  wc.lpszClassName = kClassName;
-  return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  // No background brush: WM_PAINT paints the whole box.
+  return registerWindowClass(instance, kClassName, windowProc, LoadCursor(nullptr, IDC_ARROW));
 }
 
 void PicBox::setPicture(HWND hwnd, BytesView bytes) {
@@ -40,24 +35,18 @@ void PicBox::paint(HWND hwnd) {
     if (!scaled_.get() || scaledSize_.cx != area.right || scaledSize_.cy != area.bottom) {
       scaled_.reset(CreateCompatibleBitmap(ps.dc(), area.right, area.bottom));
       scaledSize_ = SIZE{area.right, area.bottom};
-      HDC memory = CreateCompatibleDC(ps.dc());
-      {
-        SelectScope select(memory, scaled_.get());
-        // Smooth stretching only where the display has the colours for it.
-        const bool deep = GetDeviceCaps(ps.dc(), BITSPIXEL) > 16;
-        SetStretchBltMode(memory, deep ? HALFTONE : COLORONCOLOR);
-        SetBrushOrgEx(memory, 0, 0, nullptr);
-        StretchDIBits(memory, 0, 0, area.right, area.bottom, 0, 0, pic.width, pic.height,
-                      pic.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
-      }
-      DeleteDC(memory);
+      MemoryDC memory(ps.dc());
+      SelectScope select(memory.get(), scaled_.get());
+      // Smooth stretching only where the display has the colours for it.
+      const bool deep = GetDeviceCaps(ps.dc(), BITSPIXEL) > 16;
+      SetStretchBltMode(memory.get(), deep ? HALFTONE : COLORONCOLOR);
+      SetBrushOrgEx(memory.get(), 0, 0, nullptr);
+      StretchDIBits(memory.get(), 0, 0, area.right, area.bottom, 0, 0, pic.width, pic.height,
+                    pic.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
     }
-    HDC memory = CreateCompatibleDC(ps.dc());
-    {
-      SelectScope select(memory, scaled_.get());
-      BitBlt(ps.dc(), 0, 0, area.right, area.bottom, memory, 0, 0, SRCCOPY);
-    }
-    DeleteDC(memory);
+    MemoryDC memory(ps.dc());
+    SelectScope select(memory.get(), scaled_.get());
+    BitBlt(ps.dc(), 0, 0, area.right, area.bottom, memory.get(), 0, 0, SRCCOPY);
   } else {
     SetDIBitsToDevice(ps.dc(), 0, 0, pic.width, pic.height, 0, 0, 0, pic.height, pic.pixels.data(),
                       &info, DIB_RGB_COLORS);
@@ -65,11 +54,7 @@ void PicBox::paint(HWND hwnd) {
 }
 
 LRESULT CALLBACK PicBox::windowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<PicBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = windowObject<PicBox>(hwnd, message, lparam);
   switch (message) {
     case WM_ERASEBKGND:
       return 1;
@@ -78,9 +63,6 @@ LRESULT CALLBACK PicBox::windowProc(HWND hwnd, UINT message, WPARAM wparam, LPAR
         self->paint(hwnd);
         return 0;
       }
-      break;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
       break;
   }
   return DefWindowProcA(hwnd, message, wparam, lparam);

@@ -3,18 +3,12 @@
 #include <string>
 
 #include "win_handles.h"
+#include "window_class.h"
 
 namespace orv {
 
 bool TransLabel::registerClass(HINSTANCE instance) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = windowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = nullptr;
-  wc.lpszClassName = kClassName;
-  return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  return registerWindowClass(instance, kClassName, windowProc, LoadCursor(nullptr, IDC_ARROW));
 }
 
 void TransLabel::paint(HWND hwnd) {
@@ -43,11 +37,7 @@ void TransLabel::repaintBeneath(HWND hwnd) {
 }
 
 LRESULT CALLBACK TransLabel::windowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<TransLabel*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = windowObject<TransLabel>(hwnd, message, lparam);
   switch (message) {
     case WM_ERASEBKGND:
       return 1;  // nothing of its own beneath the text
@@ -70,9 +60,6 @@ LRESULT CALLBACK TransLabel::windowProc(HWND hwnd, UINT message, WPARAM wparam, 
     }
     case WM_NCHITTEST:
       return HTTRANSPARENT;  // clicks go to what lies beneath
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-      break;
   }
   return DefWindowProcA(hwnd, message, wparam, lparam);
 }

@@ -118,6 +118,21 @@ class WindowDC {
   HDC dc_;
 };
 
+// A memory DC compatible with another, deleted with its scope.
+class MemoryDC {
+ public:
+  explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
+  MemoryDC(const MemoryDC&) = delete;
+  MemoryDC& operator=(const MemoryDC&) = delete;
+  ~MemoryDC() {
+    if (dc_) DeleteDC(dc_);
+  }
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // Selects an object into a DC for a scope and puts the old one back.
 class SelectScope {
  public:

@@ -2,6 +2,7 @@
 // chosen, the pause before the outcome, clicks and closing during the pause,
 // and a relative game folder.
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include "file_states.h"
 #include "game_folder.h"
@@ -25,20 +26,42 @@ std::string staticText(HWND box) {
   return text;
 }
 
-class Guard : public testing::TestWithParam<int> {};
+// The browser opens on the desktop; OK there gives the desktop's folder.
+std::string desktopFolder() {
+  char path[MAX_PATH] = {};
+  SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, path);
+  return path;
+}
+
+struct GuardCase {
+  const char* name;
+  int button;
+  int answer;  // the browser's button: IDOK or IDCANCEL
+};
+
+const GuardCase kGuardCases[] = {
+    {"ReplaceCancelled", kReplace, IDCANCEL},
+    {"RestoreCancelled", kRestore, IDCANCEL},
+    {"ReplaceWithAFolderChosen", kReplace, IDOK},
+    {"RestoreWithAFolderChosen", kRestore, IDOK},
+};
+
+class Guard : public testing::TestWithParam<GuardCase> {};
 
 TEST_P(Guard, EmptyEditBoxAsksForTheFolderAndChangesNothing) {
+  const GuardCase& c = GetParam();
   ProgramUnderTest app;
   ASSERT_TRUE(app.window());
   GameFolder game;
   for (const GameFile& file : allGameFiles()) lay(game, file, Holds::own, Holds::own);
   ASSERT_TRUE(checkRadio(app, kRadio1));
   app.setText(kStatusLabel, kUnwritten);
-  app.click(GetParam());
+  app.click(c.button);
 
   HWND box = waitForTopLevel(app.processId(), "信息：", "", 10000);
   ASSERT_TRUE(box) << "the message box appears";
   EXPECT_EQ(staticText(box), "请选择Orvanta游戏目录!");
+  EXPECT_FALSE(IsWindowEnabled(app.window())) << "the box is task-modal";
   PostMessageA(box, WM_COMMAND, IDOK, 0);
 
   HWND browser = waitForTopLevel(app.processId(), "", "#32770", 10000);
@@ -46,20 +69,34 @@ TEST_P(Guard, EmptyEditBoxAsksForTheFolderAndChangesNothing) {
     browser = waitForTopLevel(app.processId(), "", "#32770", 10000);
   ASSERT_TRUE(browser) << "then the folder browser";
   EXPECT_TRUE(findDescendant(browser, "Static", "请选择Orvanta安装的文件夹"));
-  PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_FALSE(IsWindowEnabled(app.window())) << "the main window waits for the browser";
+  PostMessageA(browser, WM_COMMAND, MAKEWPARAM(c.answer, BN_CLICKED), 0);
+  for (DWORD start = GetTickCount(); IsWindow(browser) && GetTickCount() - start < 10000;)
+    Sleep(50);
   app.settle();
   Sleep(300);
   app.settle();
 
-  EXPECT_EQ(app.text(kEdit), "");
-  EXPECT_EQ(app.text(kStatusLabel), kUnwritten) << "the guard writes no outcome";
+  EXPECT_TRUE(IsWindowEnabled(app.window())) << "enabled again once the browser is gone";
+  EXPECT_EQ(app.text(kEdit), c.answer == IDOK ? desktopFolder() : "");
+  EXPECT_EQ(app.text(kStatusLabel), kUnwritten) << "the guard stops the action";
+  Sleep(kPauseMs + 500);
+  EXPECT_EQ(app.text(kStatusLabel), kUnwritten) << "and no outcome follows later";
   for (const GameFile& file : allGameFiles()) expectHolds(game, file, Holds::own, Holds::own);
 }
 
-INSTANTIATE_TEST_SUITE_P(ReplaceAndRestore, Guard, testing::Values(kReplace, kRestore),
-                         [](const auto& info) {
-                           return std::string(info.param == kReplace ? "Replace" : "Restore");
-                         });
+INSTANTIATE_TEST_SUITE_P(ReplaceAndRestore, Guard, testing::ValuesIn(kGuardCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The folder text is used as it stands: blanks are a folder name like any
+// other, so no question is asked and the action fails on the missing files.
+TEST(Guard, ATextOfBlanksPassesAndTheActionRuns) {
+  ProgramUnderTest app;
+  ASSERT_TRUE(app.window());
+  EXPECT_EQ(runAction(app, "   ", kRadio1, kReplace), "登陆皮肤替换失败!");
+  EXPECT_FALSE(waitForTopLevel(app.processId(), "信息：", "", 500)) << "no message box";
+  EXPECT_EQ(app.text(kEdit), "   ") << "the edit box keeps the text";
+}
 
 TEST(Replace, NoRadioCheckedChangesNeitherFilesNorLabel) {
   ProgramUnderTest app;
@@ -85,18 +122,27 @@ TEST(Replace, InterfaceOutcomeComesAfterThePauseWhileTheWindowKeepsWorking) {
   ASSERT_TRUE(checkRadio(app, kRadio2));
   app.setText(kStatusLabel, kUnwritten);
 
+  RECT labelArea{};
+  GetWindowRect(app.control(kStatusLabel), &labelArea);
+  const Screenshot before = Screenshot::ofScreen(labelArea);
+  ASSERT_GT(before.width(), 0);
+
   const DWORD clicked = GetTickCount();
   app.click(kReplace);
   Sleep(300);
-  // During the pause: the window answers, its controls take texts, and a second
-  // Replace and a Restore are ignored.
+  // During the pause: the window answers, repaints the label with a new text
+  // (seen on the screen), and ignores a second Replace and a Restore.
   EXPECT_TRUE(answers(app.window()));
-  app.setText(kStatusLabel, "during");
-  EXPECT_EQ(app.text(kStatusLabel), "during");
-  // An update region made from outside (InvalidateRect + GetUpdateRect across
-  // processes) proved unreliable under Wine, so repainting is seen through the
-  // label taking and showing its new text.
+  app.setText(kStatusLabel, "正在替换……");
+  EXPECT_EQ(app.text(kStatusLabel), "正在替换……");
+  Sleep(100);
+  const Screenshot during = Screenshot::ofScreen(labelArea);
   EXPECT_LT(GetTickCount() - clicked, kPauseMs) << "checked within the pause";
+  ASSERT_EQ(during.width(), before.width());
+  int changed = 0;
+  for (int y = 0; y < before.height(); ++y)
+    for (int x = 0; x < before.width(); ++x) changed += before.pixel(x, y) != during.pixel(x, y);
+  EXPECT_GT(changed, 30) << "the new text is drawn while the pause goes on";
   EXPECT_TRUE(answers(app.window()));
   app.setText(kStatusLabel, kUnwritten);
   app.click(kReplace);

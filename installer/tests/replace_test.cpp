@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "file_states.h"
+#include "full_disk.h"
 #include "game_folder.h"
 #include "installer_actions.h"
 
@@ -129,6 +130,36 @@ TEST(Replace, LockedGameFileWithBackupFailsAndLosesNothing) {
   EXPECT_EQ(text, "登陆皮肤替换失败!");
   EXPECT_EQ(game.read(locked.path), "half-installed picture");
   EXPECT_TRUE(game.read(locked.backup) == GameFolder::ownBytes(locked.path));
+}
+
+// Writes that fail for want of space come after the renames, so every game
+// file is then safe in its backup and Restore brings it back.
+TEST(Replace, FullDiskFailsAndRestoreBringsEveryGameFileBack) {
+  FullDisk disk;
+  if (!disk.mounted()) GTEST_SKIP() << "mounting a tmpfs needs root";
+  GameFolder game(false, disk.root());
+  for (const GameFile& file : loginFiles()) lay(game, file, Holds::own, Holds::nothing);
+  ASSERT_TRUE(disk.fill());
+  EXPECT_EQ(replaceIn(game.root(), kRadio1), "登陆皮肤替换失败!");
+  for (const GameFile& file : loginFiles())
+    EXPECT_TRUE(game.read(file.backup) == GameFolder::ownBytes(file.path)) << file.backup;
+  EXPECT_EQ(restoreIn(game.root()), "界面还原成功!!");
+  for (const GameFile& file : loginFiles()) expectHolds(game, file, Holds::own, Holds::nothing);
+}
+
+// A read-only game file is renamed like any other: the backup is the game's
+// file itself, attribute included, and Restore puts it back as it was.
+TEST(Replace, ReadOnlyGameFileKeepsItsBytesAndAttributeThroughReplaceAndRestore) {
+  GameFolder game;
+  for (const GameFile& file : loginFiles()) lay(game, file, Holds::own, Holds::nothing);
+  const GameFile& guarded = loginFiles()[2];
+  ASSERT_TRUE(SetFileAttributesA(game.path(guarded.path).c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(replaceIn(game.root(), kRadio1), kLogin.success);
+  for (const GameFile& file : loginFiles()) expectHolds(game, file, Holds::asset, Holds::own);
+  EXPECT_TRUE(GetFileAttributesA(game.path(guarded.backup).c_str()) & FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(restoreIn(game.root()), "界面还原成功!!");
+  for (const GameFile& file : loginFiles()) expectHolds(game, file, Holds::own, Holds::nothing);
+  EXPECT_TRUE(GetFileAttributesA(game.path(guarded.path).c_str()) & FILE_ATTRIBUTE_READONLY);
 }
 
 }  // namespace

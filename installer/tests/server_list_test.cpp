@@ -2,6 +2,7 @@
 // beside it, and the old list kept when the new one cannot be put in place.
 #include <gtest/gtest.h>
 
+#include "full_disk.h"
 #include "game_folder.h"
 #include "installer_actions.h"
 
@@ -49,6 +50,19 @@ TEST(ServerList, LockedListStaysAndTheFailureIsShown) {
   EXPECT_EQ(text, "列表乱码修改失败!");
   EXPECT_EQ(game.read("\\SERVER.INI"), old);
   EXPECT_EQ(game.files(), std::vector<std::string>{"\\SERVER.INI"}) << "temporary list removed";
+}
+
+TEST(ServerList, FullDiskKeepsTheOldListAndShowsTheFailure) {
+  FullDisk disk;
+  if (!disk.mounted()) GTEST_SKIP() << "mounting a tmpfs needs root";
+  GameFolder game(true, disk.root());
+  const std::string old = "[old servers]\r\n";
+  game.put("\\SERVER.INI", old);
+  ASSERT_TRUE(disk.fill());
+  EXPECT_EQ(replaceIn(game.root(), kRadio3), "列表乱码修改失败!");
+  EXPECT_EQ(game.read("\\SERVER.INI"), old);
+  EXPECT_EQ(game.files(), (std::vector<std::string>{"\\SERVER.INI", "\\filler"}))
+      << "temporary list removed";
 }
 
 TEST(ServerList, TwiceGivesTheSameList) {

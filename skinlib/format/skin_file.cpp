@@ -4,19 +4,12 @@
 
 #include <LzmaDec.h>
 
-#include <cstdlib>
 #include <cstring>
+
+#include "lzma_alloc.h"
 
 namespace orv::skin {
 namespace {
-
-void* lzmaAlloc(void*, size_t size) {
-  return std::malloc(size);
-}
-void lzmaFree(void*, void* address) {
-  std::free(address);
-}
-ISzAlloc kLzmaAlloc = {lzmaAlloc, lzmaFree};
 
 uint32_t readU32(const uint8_t* p) {
   return p[0] | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (uint32_t{p[3]} << 24);
@@ -40,7 +33,7 @@ SkinResult decodeSkinFile(const uint8_t* data, int64_t length, std::vector<uint8
   SizeT inLen = static_cast<SizeT>(length) - kSkinHeaderSize;
   ELzmaStatus status = LZMA_STATUS_NOT_SPECIFIED;
   const SRes res = LzmaDecode(out.data(), &outLen, data + kSkinHeaderSize, &inLen, data + 10,
-                              LZMA_PROPS_SIZE, LZMA_FINISH_ANY, &status, &kLzmaAlloc);
+                              LZMA_PROPS_SIZE, LZMA_FINISH_ANY, &status, lzmaAllocator());
   if (res == SZ_ERROR_INPUT_EOF || status == LZMA_STATUS_NEEDS_MORE_INPUT) {
     return SkinResult::truncated;
   }

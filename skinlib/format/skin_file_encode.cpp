@@ -4,21 +4,11 @@
 
 #include <LzmaEnc.h>
 
-#include <cstdlib>
 #include <cstring>
 
+#include "lzma_alloc.h"
+
 namespace orv::skin {
-namespace {
-
-void* lzmaAlloc(void*, size_t size) {
-  return std::malloc(size);
-}
-void lzmaFree(void*, void* address) {
-  std::free(address);
-}
-ISzAlloc kLzmaAlloc = {lzmaAlloc, lzmaFree};
-
-}  // namespace
 
 std::vector<uint8_t> encodeSkinFile(const std::vector<uint8_t>& payload) {
   if (payload.empty() || payload.size() > kMaxPayloadSize) return {};
@@ -41,7 +31,7 @@ std::vector<uint8_t> encodeSkinFile(const std::vector<uint8_t>& payload) {
   SizeT propsSize = LZMA_PROPS_SIZE;
   const SRes res =
       LzmaEncode(out.data() + kSkinHeaderSize, &destLen, payload.data(), payload.size(), &props,
-                 out.data() + 10, &propsSize, 0, nullptr, &kLzmaAlloc, &kLzmaAlloc);
+                 out.data() + 10, &propsSize, 0, nullptr, lzmaAllocator(), lzmaAllocator());
   if (res != SZ_OK || propsSize != LZMA_PROPS_SIZE ||
       std::memcmp(out.data() + 10, kLzmaProperties, LZMA_PROPS_SIZE) != 0) {
     return {};

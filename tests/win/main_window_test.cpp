@@ -1,6 +1,8 @@
 // The main window as a user meets it: place, controls, keyboard, closing.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "program_under_test.h"
 
 namespace orv::test {
@@ -32,6 +34,65 @@ TEST(MainWindow, OpensCentredWithItsTitleSizeAndFrame) {
   EXPECT_TRUE(s & WS_MINIMIZEBOX);
   EXPECT_TRUE(s & WS_MAXIMIZEBOX);
   EXPECT_FALSE(s & WS_THICKFRAME) << "the frame is fixed";
+}
+
+// A second screen size. A driver sees only the windows of its own desktop, so
+// the test starts itself again inside a smaller virtual desktop; that copy
+// starts the program there and writes back the screen size and the window's
+// place, which must follow that screen, not the driver's.
+constexpr char kPlaceFileVariable[] = "ORV_WINDOW_PLACE_FILE";
+
+TEST(MainWindow, IsCentredOnAnotherScreenSizeToo) {
+  char placeFile[MAX_PATH] = {};
+  if (GetEnvironmentVariableA(kPlaceFileVariable, placeFile, MAX_PATH)) {
+    ProgramUnderTest app;
+    RECT r{};
+    if (app.window()) GetWindowRect(app.window(), &r);
+    const std::string place = std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " " +
+                              std::to_string(GetSystemMetrics(SM_CYSCREEN)) + " " +
+                              std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                              std::to_string(r.right) + " " + std::to_string(r.bottom);
+    writeWholeFile(placeFile, place);
+    return;
+  }
+  constexpr int kWidth = 800, kHeight = 600;
+  const std::string folder = freshFolder("small-screen");
+  const std::string file = folder + "\\place.txt";
+  SetEnvironmentVariableA(kPlaceFileVariable, file.c_str());
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string command = "C:\\windows\\explorer.exe /desktop=orv-small-" +
+                        std::to_string(GetCurrentProcessId()) + "," + std::to_string(kWidth) + "x" +
+                        std::to_string(kHeight) + " \"" + self +
+                        "\" --gtest_filter=MainWindow.IsCentredOnAnotherScreenSizeToo";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  const bool started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                      nullptr, &si, &pi);
+  SetEnvironmentVariableA(kPlaceFileVariable, nullptr);
+  ASSERT_TRUE(started) << command;
+  CloseHandle(pi.hThread);
+  std::string place;
+  for (int i = 0; i < 600 && place.empty(); ++i) {
+    Sleep(100);
+    place = readFile(file);
+  }
+  WaitForSingleObject(pi.hProcess, 10000);
+  CloseHandle(pi.hProcess);
+  removeTree(folder);
+  int screenWidth = 0, screenHeight = 0;
+  RECT r{};
+  ASSERT_EQ(std::sscanf(place.c_str(), "%d %d %ld %ld %ld %ld", &screenWidth, &screenHeight,
+                        &r.left, &r.top, &r.right, &r.bottom),
+            6)
+      << "the copy inside the small desktop reported: " << place;
+  EXPECT_EQ(screenWidth, kWidth);
+  EXPECT_EQ(screenHeight, kHeight);
+  EXPECT_EQ(r.right - r.left, 563);
+  EXPECT_EQ(r.bottom - r.top, 546);
+  EXPECT_EQ(r.left, (kWidth - 563) / 2);
+  EXPECT_EQ(r.top, (kHeight - 546) / 2);
 }
 
 struct ExpectedControl {

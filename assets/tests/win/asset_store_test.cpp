@@ -11,6 +11,7 @@
 #include "assets/asset_store.h"
 #include "assets/tests/catalogue_table.h"
 #include "assets/tests/test_files.h"
+#include "services/file_services.h"
 
 namespace orv::test {
 namespace {
@@ -70,6 +71,27 @@ TEST(AssetStore, NoTwoAssetsAreByteIdentical) {
       EXPECT_FALSE(a.size == b.size && std::memcmp(a.data, b.data, a.size) == 0)
           << assetName(rows[i].id) << " equals " << assetName(rows[j].id);
     }
+}
+
+// What Replace does with an asset: written into a game folder through the
+// file services, straight from the image, and read back unchanged.
+TEST(AssetStore, EveryAssetWrittenThroughWriteFileReadsBackIdentical) {
+  char temp[MAX_PATH] = {};
+  ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
+  const std::string folder =
+      std::string(temp) + "orv-asset-roundtrip-" + std::to_string(GetCurrentProcessId());
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+  for (const CatalogueEntry& e : catalogue()) {
+    SCOPED_TRACE(assetName(e.id));
+    const AssetBytes view = AssetStore::lookup(e.id);
+    const std::string path = folder + "\\" + assetName(e.id);
+    ASSERT_TRUE(writeFile(path, {ByteView{view.data, static_cast<std::uint32_t>(view.size)}}));
+    const FileBytes back = readFile(path);
+    ASSERT_EQ(back.size(), view.size);
+    EXPECT_EQ(std::memcmp(back.data(), view.data, view.size), 0);
+    EXPECT_TRUE(DeleteFileA(path.c_str()));
+  }
+  EXPECT_TRUE(RemoveDirectoryA(folder.c_str()));
 }
 
 TEST(AssetStore, SkinNumbersOneToTenNameTheSkinFiles) {

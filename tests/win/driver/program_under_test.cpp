@@ -1,6 +1,7 @@
 #include "program_under_test.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace orv::test {
 
@@ -256,6 +257,33 @@ DWORD ProgramUnderTest::exitCode() const {
   return code;
 }
 
+int runHostShell(const std::string& script, DWORD timeoutMs) {
+  static unsigned counter = 0;
+  const std::string status =
+      "/tmp/orv-sh-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+  // The handle of a Unix process may be signalled before it is done, so the
+  // script leaves its exit status in a file, moved into place in one step.
+  std::string command = "Z:\\bin\\sh -c \"(" + script + ") >/dev/null 2>&1; echo $? >" + status +
+                        ".part && mv " + status + ".part " + status + "\"";
+  const std::string statusFile = windowsPath(status);
+  DeleteFileA(statusFile.c_str());
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                      &pi))
+    return -1;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  std::string answer;
+  for (const DWORD start = GetTickCount(); answer.empty() && GetTickCount() - start < timeoutMs;) {
+    Sleep(10);
+    answer = readFile(statusFile);
+  }
+  DeleteFileA(statusFile.c_str());
+  return answer.empty() ? -1 : std::atoi(answer.c_str());
+}
+
 // Wine's screen DC does not reliably show what X shows, so the picture is
 // taken from the X server itself, with ImageMagick's import, as a person sees it.
 Screenshot Screenshot::ofScreen(RECT area) {
@@ -266,29 +294,13 @@ Screenshot Screenshot::ofScreen(RECT area) {
   static unsigned counter = 0;
   const std::string unixFile = "/tmp/orv-shot-" + std::to_string(GetCurrentProcessId()) + "-" +
                                std::to_string(++counter) + ".bmp";
-  std::string command = "Z:\\bin\\sh -c \"import -window root -crop " + std::to_string(width) +
-                        "x" + std::to_string(height) + "+" + std::to_string(area.left) + "+" +
-                        std::to_string(area.top) + " bmp3:" + unixFile + "\"";
+  const int status = runHostShell("import -window root -crop " + std::to_string(width) + "x" +
+                                  std::to_string(height) + "+" + std::to_string(area.left) + "+" +
+                                  std::to_string(area.top) + " bmp3:" + unixFile);
   const std::string file = windowsPath(unixFile);
+  const std::string bmp = status == 0 ? readFile(file) : std::string();
   DeleteFileA(file.c_str());
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                      &pi))
-    return shot;
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  // The handle of a Unix process may be signalled before it is done: wait for
-  // the whole file instead.
   const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~static_cast<size_t>(3);
-  const size_t complete = 54 + stride * static_cast<size_t>(height);
-  std::string bmp;
-  for (int i = 0; i < 300 && bmp.size() < complete; ++i) {
-    Sleep(20);
-    bmp = readFile(file);
-  }
-  DeleteFileA(file.c_str());
   // A 24-bit bottom-up BMP3 file.
   if (bmp.size() < 54 || bmp[0] != 'B' || bmp[1] != 'M') return shot;
   auto read32 = [&bmp](size_t at) {

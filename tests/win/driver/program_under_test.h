@@ -39,6 +39,11 @@ void removeTree(const std::string& folder);
 std::string readFile(const std::string& path);
 bool writeWholeFile(const std::string& path, const std::string& bytes);
 
+// Runs a shell script on the host (Wine starts Unix programs); its exit
+// status, or -1 when it could not start or did not end in time. The script
+// must not contain double quotes.
+int runHostShell(const std::string& script, DWORD timeoutMs = 15000);
+
 std::string windowText(HWND hwnd);
 std::string className(HWND hwnd);
 // Waits for a visible top-level window of the process whose title (or class,
